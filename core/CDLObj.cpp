@@ -1,0 +1,8 @@
+#include "CDLObj.h"
+
+#include "Errors.h"
+
+void TCDLRangeList::ThrowIndexError(int Index)
+{
+  throw TListIndexError(Index);
+}
