@@ -3,4 +3,4 @@
 source "$(dirname "$0")/scripts/setup.sh"
 tavrox_ensure_packages
 tavrox_build build
-echo "The core is built; the window is not there yet."
+exec "$TAVROX_ROOT/build/app/tavrox"
