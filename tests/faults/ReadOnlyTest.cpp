@@ -16,6 +16,8 @@ namespace {
 
 const TBytes Original{0x4E, 0x45, 0x53, 0x1A, 1, 2, 3, 4};
 
+} // namespace
+
 class ReadOnly : public testing::Test {
 protected:
   TTempFolder Folder;
@@ -29,6 +31,8 @@ protected:
     EXPECT_EQ(FileNamesIn(Folder.Path()), Names);
   }
 };
+
+namespace {
 
 std::string CreateErrorOf(const std::function<void()>& Action)
 {
