@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -31,27 +29,6 @@ std::string MessageOf(const std::function<void()>& Action)
   }
   return "no error";
 }
-
-// Lets writes fail part-way, as on a full disk: files may grow only to Limit bytes, and a
-// write past it fails with EFBIG instead of ending the process.
-class TFileSizeLimit {
-public:
-  explicit TFileSizeLimit(rlim_t Limit) : OldHandler(std::signal(SIGXFSZ, SIG_IGN))
-  {
-    getrlimit(RLIMIT_FSIZE, &OldLimit);
-    const rlimit NewLimit{Limit, OldLimit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &NewLimit);
-  }
-  ~TFileSizeLimit()
-  {
-    setrlimit(RLIMIT_FSIZE, &OldLimit);
-    std::signal(SIGXFSZ, OldHandler);
-  }
-
-private:
-  rlimit OldLimit{};
-  void (*OldHandler)(int);
-};
 
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "TestFiles.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -30,10 +30,13 @@ TTempFolder::~TTempFolder()
 
 TBytes ReadBytes(const std::string& Path)
 {
-  std::ifstream File(Path, std::ios::binary);
+  std::ifstream File(Path, std::ios::binary | std::ios::ate);
   if (!File)
     throw std::runtime_error("cannot read " + Path);
-  return TBytes(std::istreambuf_iterator<char>(File), {});
+  TBytes Bytes(static_cast<std::size_t>(File.tellg()));
+  File.seekg(0);
+  File.read(reinterpret_cast<char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
+  return Bytes;
 }
 
 void WriteBytes(const std::string& Path, const TBytes& Bytes)
@@ -65,4 +68,17 @@ std::optional<fs::path> RealDataFolder()
   if (fs::is_directory(Folder / "cdl") && fs::is_directory(Folder / "nes"))
     return Folder;
   return std::nullopt;
+}
+
+TFileSizeLimit::TFileSizeLimit(rlim_t Limit) : OldHandler(std::signal(SIGXFSZ, SIG_IGN))
+{
+  getrlimit(RLIMIT_FSIZE, &OldLimit);
+  const rlimit NewLimit{Limit, OldLimit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &NewLimit);
+}
+
+TFileSizeLimit::~TFileSizeLimit()
+{
+  setrlimit(RLIMIT_FSIZE, &OldLimit);
+  std::signal(SIGXFSZ, OldHandler);
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 using TBytes = std::vector<std::uint8_t>;
@@ -34,3 +35,17 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& Folder);
 
 // Real iNES ROMs and code/data logs kept outside the project, when they are there.
 std::optional<std::filesystem::path> RealDataFolder();
+
+// Lets writes fail part-way, as on a full disk: while it lives, files may grow only to Limit
+// bytes, and a write past it fails with EFBIG instead of ending the process.
+class TFileSizeLimit {
+public:
+  explicit TFileSizeLimit(rlim_t Limit);
+  TFileSizeLimit(const TFileSizeLimit&) = delete;
+  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+  ~TFileSizeLimit();
+
+private:
+  rlimit OldLimit{};
+  void (*OldHandler)(int);
+};
