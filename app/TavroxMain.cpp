@@ -125,13 +125,11 @@ void TfrmTavroxMain::CentreOnScreen()
 
 void TfrmTavroxMain::SetControlsEnabled(bool Enabled)
 {
-  for (QWidget* Control :
-       {static_cast<QWidget*>(ui->lblRange), static_cast<QWidget*>(ui->cmdCorrupt),
-        static_cast<QWidget*>(ui->rdgReplaceOptions), static_cast<QWidget*>(ui->lvwCDLOffsets),
-        static_cast<QWidget*>(ui->txtStartRange), static_cast<QWidget*>(ui->txtEndRange),
-        static_cast<QWidget*>(ui->lblSpecificByte), static_cast<QWidget*>(ui->txtReplaceByte),
-        static_cast<QWidget*>(ui->lblIncreaseBy), static_cast<QWidget*>(ui->txtIncreaseBy),
-        static_cast<QWidget*>(ui->lblDecreaseBy), static_cast<QWidget*>(ui->txtDecreaseBy)})
+  const std::initializer_list<QWidget*> CorruptionControls = {
+      ui->lblRange,      ui->cmdCorrupt,      ui->rdgReplaceOptions, ui->lvwCDLOffsets,
+      ui->txtStartRange, ui->txtEndRange,     ui->lblSpecificByte,   ui->txtReplaceByte,
+      ui->lblIncreaseBy, ui->txtIncreaseBy,   ui->lblDecreaseBy,     ui->txtDecreaseBy};
+  for (QWidget* Control : CorruptionControls)
     Control->setEnabled(Enabled);
   for (QAction* Action : {ui->actSaveROM, ui->actRestoreROM, ui->mnuAutoSave})
     Action->setEnabled(Enabled);

@@ -19,17 +19,6 @@ TBytes Pattern(std::size_t Size)
   return Bytes;
 }
 
-template <typename Error>
-std::string MessageOf(const std::function<void()>& Action)
-{
-  try {
-    Action();
-  } catch (const Error& Raised) {
-    return Raised.what();
-  }
-  return "no error";
-}
-
 } // namespace
 
 TEST(ROMFile, LoadAndSaveRoundTripExactly)

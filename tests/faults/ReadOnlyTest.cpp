@@ -32,26 +32,12 @@ protected:
   }
 };
 
-namespace {
-
-std::string CreateErrorOf(const std::function<void()>& Action)
-{
-  try {
-    Action();
-  } catch (const TFileCreateError& Error) {
-    return Error.what();
-  }
-  return "no error";
-}
-
-} // namespace
-
 TEST_F(ReadOnly, SavingIntoAReadOnlyFolderIsRefused)
 {
   fs::permissions(Folder.Path(), fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_EQ(CreateErrorOf([&] { SaveROMImage(ROM, TROMImage(100, 0xEE)); }),
+  EXPECT_EQ(MessageOf<TFileCreateError>([&] { SaveROMImage(ROM, TROMImage(100, 0xEE)); }),
             "Cannot create file \"" + ROM + "\". Permission denied");
-  EXPECT_EQ(CreateErrorOf([&] { WriteWholeFile(Folder / "game.txt", "report"); }),
+  EXPECT_EQ(MessageOf<TFileCreateError>([&] { WriteWholeFile(Folder / "game.txt", "report"); }),
             "Cannot create file \"" + (Folder / "game.txt") + "\". Permission denied");
   ExpectUntouched({"game.nes"});
 }
@@ -59,7 +45,7 @@ TEST_F(ReadOnly, SavingIntoAReadOnlyFolderIsRefused)
 TEST_F(ReadOnly, SavingOverAReadOnlyFileIsRefused)
 {
   fs::permissions(ROM, fs::perms::owner_read);
-  EXPECT_EQ(CreateErrorOf([&] { SaveROMImage(ROM, TROMImage(100, 0xEE)); }),
+  EXPECT_EQ(MessageOf<TFileCreateError>([&] { SaveROMImage(ROM, TROMImage(100, 0xEE)); }),
             "Cannot create file \"" + ROM + "\". Permission denied");
   ExpectUntouched({"game.nes"});
 }
@@ -82,10 +68,5 @@ TEST_F(ReadOnly, ACopyIntoAReadOnlyPlaceFailsWithTheReason)
 TEST_F(ReadOnly, AFileThatCannotBeReadGivesTheFileOpenError)
 {
   fs::permissions(ROM, fs::perms::none);
-  try {
-    LoadROMImage(ROM);
-    ADD_FAILURE() << "no error";
-  } catch (const TFileOpenError& Error) {
-    EXPECT_EQ(Error.what(), "Cannot open file \"" + ROM + "\". Permission denied");
-  }
+  EXPECT_EQ(MessageOf<TFileOpenError>([&] { LoadROMImage(ROM); }), "Cannot open file \"" + ROM + "\". Permission denied");
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
@@ -32,6 +33,18 @@ std::string ReadText(const std::string& Path);
 
 // The names of the files a folder holds, sorted.
 std::vector<std::string> FileNamesIn(const std::filesystem::path& Folder);
+
+// The message of the Error that Action raises, or "no error".
+template <typename Error>
+std::string MessageOf(const std::function<void()>& Action)
+{
+  try {
+    Action();
+  } catch (const Error& Raised) {
+    return Raised.what();
+  }
+  return "no error";
+}
 
 // Real iNES ROMs and code/data logs kept outside the project, when they are there.
 std::optional<std::filesystem::path> RealDataFolder();
