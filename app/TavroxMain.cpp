@@ -182,20 +182,31 @@ void TfrmTavroxMain::LoadCDLRanges()
   *CDLRanges = ::LoadCDLRanges(CDLFileName);
 }
 
-bool TfrmTavroxMain::ROMImageLoaded()
+bool TfrmTavroxMain::RequireROMImage()
 {
   if (!ROMData)
     Dialogs->ShowMessage(QStringLiteral("No ROM image is loaded."));
   return ROMData.has_value();
 }
 
+QString TfrmTavroxMain::RestoreFailure(const TCopyResult& Copy) const
+{
+  return QStringLiteral("The backup %1 could not be restored: %2.").arg(FromCore(BackupFileName), FromCore(Copy.Reason));
+}
+
+std::optional<std::string> TfrmTavroxMain::ChooseFile(const QString& Title, const QString& FilesOfType)
+{
+  const std::optional<QString> Chosen = Dialogs->OpenFile(Title, {FilesOfType, QStringLiteral("All Files (*)")});
+  return Chosen ? std::optional(ToCore(*Chosen)) : std::nullopt;
+}
+
 void TfrmTavroxMain::actOpenROMExecute()
 {
-  const std::optional<QString> Chosen = Dialogs->OpenFile(QStringLiteral("Please select your NES ROM"),
-                                                          {QStringLiteral("iNES Image (*.nes)"), QStringLiteral("All Files (*)")});
+  const std::optional<std::string> Chosen =
+      ChooseFile(QStringLiteral("Please select your NES ROM"), QStringLiteral("iNES Image (*.nes)"));
   if (!Chosen)
     return;
-  ROMFileName = ToCore(*Chosen);
+  ROMFileName = *Chosen;
   setWindowTitle(QStringLiteral("Tavrox v0.1.1 - ") + FromCore(ExtractFileName(ROMFileName)));
   SetControlsEnabled(true);
   ui->actOpenCDL->setEnabled(true);
@@ -207,11 +218,11 @@ void TfrmTavroxMain::actOpenROMExecute()
 
 void TfrmTavroxMain::actOpenCDLExecute()
 {
-  const std::optional<QString> Chosen = Dialogs->OpenFile(QStringLiteral("Please select your CDL file"),
-                                                          {QStringLiteral("CDL File (*.cdl)"), QStringLiteral("All Files (*)")});
+  const std::optional<std::string> Chosen =
+      ChooseFile(QStringLiteral("Please select your CDL file"), QStringLiteral("CDL File (*.cdl)"));
   if (!Chosen)
     return;
-  CDLFileName = ToCore(*Chosen);
+  CDLFileName = *Chosen;
   LoadCDLRanges();
   ui->actExportCDLDataToFile->setEnabled(true);
   StatusBarPanel->setText(QStringLiteral("Available Ranges: %1").arg(CDLRanges->Count()));
@@ -225,8 +236,8 @@ void TfrmTavroxMain::lstChunksDblClick()
   if (Selected.isEmpty())
     return;
   // The range comes from the list, not from the row's text, which may have been edited.
-  const int Row = Selected.front().row();
-  const TCDLRange Range = CDLRanges ? CDLRanges->Items(Row) : TCDLRangeList().Items(Row);
+  // Rows exist only once a log was opened, so there is a list (empty after a failed read).
+  const TCDLRange Range = CDLRanges->Items(Selected.front().row());
   ui->txtStartRange->setText(FromCore(HexOffsetText(Range.StartOffset)));
   ui->txtEndRange->setText(FromCore(HexOffsetText(Range.EndOffset)));
 }
@@ -244,7 +255,7 @@ TCorruptionFields TfrmTavroxMain::FieldTexts() const
 
 void TfrmTavroxMain::cmdCorruptClick()
 {
-  if (!ROMImageLoaded())
+  if (!RequireROMImage())
     return;
   const TCorruptionOutcome Outcome = CorruptRange(FieldTexts(), static_cast<TReplaceMode>(ReplaceModeIndex()), *ROMData);
   Dialogs->ShowMessage(FromCore(Outcome.Message));
@@ -254,15 +265,14 @@ void TfrmTavroxMain::cmdCorruptClick()
 
 void TfrmTavroxMain::actSaveROMExecute()
 {
-  if (ROMImageLoaded())
+  if (RequireROMImage())
     SaveROMImage(ROMFileName, *ROMData);
 }
 
 void TfrmTavroxMain::actRestoreROMExecute()
 {
   if (const TCopyResult Copy = RestoreBackup(); !Copy)
-    Dialogs->ShowMessage(QStringLiteral("The backup %1 could not be restored: %2.")
-                             .arg(FromCore(BackupFileName), FromCore(Copy.Reason)));
+    Dialogs->ShowMessage(RestoreFailure(Copy));
   LoadROMData();
 }
 
@@ -304,14 +314,13 @@ void TfrmTavroxMain::closeEvent(QCloseEvent* Event)
 
 void TfrmTavroxMain::FormCloseQuery(bool& CanClose)
 {
-  if (BackupFileName.empty() || !FileExists(BackupFileName))
+  if (!FileExists(BackupFileName))
     return;
   switch (Dialogs->Confirm(QStringLiteral("Do you wish to restore the backup?"), TConfirmButtons::YesNoCancel)) {
   case TConfirmAnswer::Yes:
     if (const TCopyResult Copy = RestoreBackup(); !Copy) {
       KeepBackupAtClose = true;
-      Dialogs->ShowMessage(QStringLiteral("The backup %1 could not be restored: %2. The backup file has been kept.")
-                               .arg(FromCore(BackupFileName), FromCore(Copy.Reason)));
+      Dialogs->ShowMessage(RestoreFailure(Copy) + QStringLiteral(" The backup file has been kept."));
     }
     break;
   case TConfirmAnswer::No:
@@ -326,7 +335,8 @@ void TfrmTavroxMain::FormClose()
 {
   RangeModel->ShowRanges(nullptr);
   CDLRanges.reset();
-  if (KeepBackupAtClose || !FileExists(BackupFileName) || SameFile(BackupFileName, ROMFileName))
+  // The backup path never names the ROM itself (see BackupPathFor), so this deletes no ROM.
+  if (KeepBackupAtClose || !FileExists(BackupFileName))
     return;
   std::error_code Error;
   std::filesystem::remove(BackupFileName, Error);

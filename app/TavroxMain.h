@@ -65,7 +65,11 @@ private:
   TCopyResult RestoreBackup();
   void LoadROMData();
   void LoadCDLRanges();
-  bool ROMImageLoaded();
+  // Whether there is an image to work on; says so when there is none.
+  bool RequireROMImage();
+  QString RestoreFailure(const TCopyResult& Copy) const;
+  // The open-file dialog with one file type and "All Files"; the chosen path, if any.
+  std::optional<std::string> ChooseFile(const QString& Title, const QString& FilesOfType);
   TCorruptionFields FieldTexts() const;
 
   std::unique_ptr<Ui::TfrmTavroxMain> ui;

@@ -6,18 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 class BadInput : public WindowTest {
 protected:
-  void TearDown() override
-  {
-    WindowTest::TearDown();
-    fs::remove(BackupBesideProgram("bad.bak"));
-  }
-
   // Replaces a field's text the way a user pastes it, unfiltered.
   static void Paste(QLineEdit* Field, const QString& Text)
   {

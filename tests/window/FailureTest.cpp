@@ -10,12 +10,6 @@ namespace fs = std::filesystem;
 
 class Failure : public WindowTest {
 protected:
-  void TearDown() override
-  {
-    WindowTest::TearDown();
-    fs::remove(BackupBesideProgram("failure.bak"));
-  }
-
   std::string ROM = Folder / "failure.nes";
 };
 
@@ -56,7 +50,6 @@ TEST_F(Failure, AnUnreadableSecondROMNeverGetsTheFirstOnesImage)
   Corrupt("10", "1F", 0);
   EXPECT_EQ(Dialogs->Messages.last(), "Bytes between 10 to 1F have been replaced with 00.");
   EXPECT_EQ(ReadBytes(ROM).size(), 32u);
-  fs::remove(BackupBesideProgram("first.bak"));
 }
 
 TEST_F(Failure, AMissingLogIsReportedAndTheOldRowsStay)

@@ -22,12 +22,6 @@ protected:
     WriteBytes(ROM, TestROM(ROMSize));
     WriteBytes(Log, TestLog({{0x10, 0x3F1}, {0x400, 0x40F}, {0x7FE, 0x7FE}}));
   }
-  void TearDown() override
-  {
-    WindowTest::TearDown();
-    fs::remove(Backup);
-  }
-
   void OpenBoth()
   {
     OpenROM(ROM);
@@ -181,8 +175,6 @@ TEST_F(TypicalUse, ASecondROMKeepsTheRangesAndTheExportNamesIt)
   EXPECT_EQ(Window->StatusPanel().text(), "Available Ranges: 3");
   Ui().actExportCDLDataToFile->trigger();
   EXPECT_TRUE(ReadText(Folder / "second.v1.txt").starts_with("Tavrox CDL Data Ranges for:\r\n" + Second + "\r\n"));
-  CloseWindow(TConfirmAnswer::No);
-  fs::remove(BackupBesideProgram("second.v1.bak"));
 }
 
 TEST_F(TypicalUse, ExitAsksToRestoreCancelKeepsTheWindowAndYesRestores)

@@ -1,6 +1,9 @@
 #include "WindowFixture.h"
 
+#include "BackupPath.h"
+
 #include <QCoreApplication>
+#include <filesystem>
 
 void WindowTest::SetUp()
 {
@@ -18,10 +21,14 @@ void WindowTest::TearDown()
   if (Window->isVisible())
     CloseWindow(TConfirmAnswer::No);
   Window.reset();
+  std::error_code Error;
+  for (const std::string& Backup : Backups)
+    std::filesystem::remove_all(Backup, Error);
 }
 
 void WindowTest::OpenROM(const std::string& Path)
 {
+  Backups.push_back(BackupPathFor(QCoreApplication::applicationDirPath().toStdString(), Path));
   Dialogs->Files.push_back(QString::fromStdString(Path));
   Ui().actOpenROM->trigger();
 }

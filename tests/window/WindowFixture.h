@@ -19,7 +19,8 @@ protected:
 
   Ui::TfrmTavroxMain& Ui() const { return Window->Controls(); }
 
-  // Runs a command through its dialog, answered with Path.
+  // Runs a command through its dialog, answered with Path. The backup the window makes of a
+  // ROM opened here is removed after the test, whatever the test left of it.
   void OpenROM(const std::string& Path);
   void OpenCDL(const std::string& Path);
   void Corrupt(const QString& Start, const QString& End, int Mode);
@@ -33,6 +34,7 @@ protected:
   static std::string BackupBesideProgram(const std::string& BackupName);
 
   TTempFolder Folder;
+  std::vector<std::string> Backups;
   TScriptedDialogs* Dialogs = nullptr;
   std::unique_ptr<TfrmTavroxMain> Window;
 };
